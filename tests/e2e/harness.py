@@ -1,0 +1,120 @@
+"""The end-to-end driver: runs chronex.exe (and the tests' own Windows programs) under Wine and
+gives back exact stdout bytes, stderr bytes and the exit code.
+
+Every test module imports this; CTest runs each module as one test, with CHRONEX_BUILD_DIR set to
+the Windows build tree. Wine always runs through tools/wine-run, which keeps the tree's private
+prefix and starts the wineserver away from the tests' pipes.
+"""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import unittest
+from dataclasses import dataclass
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+BUILD = Path(os.environ.get("CHRONEX_BUILD_DIR", ROOT / "build" / "win32")).resolve()
+WINE_RUN = ROOT / "tools" / "wine-run"
+PREFIX = BUILD / "wineprefix"
+CHRONEX = BUILD / "chronex.exe"
+LAUNCH = BUILD / "launch.exe"
+SCRATCH = BUILD / "scratch"
+
+DEFAULT_LOCALE = "en_US.UTF-8"
+DEFAULT_TIMEOUT = 60
+
+
+@dataclass
+class Result:
+    code: int
+    out: bytes
+    err: bytes
+
+
+def winpath(path) -> str:
+    """The path as a Wine program sees it: the Linux file system is drive Z:."""
+    return "Z:" + str(Path(path).resolve()).replace("/", "\\")
+
+
+def wine_env(locale=DEFAULT_LOCALE, prefix=PREFIX, extra=None):
+    env = dict(os.environ)
+    env["CHRONEX_WINEPREFIX"] = str(prefix)
+    env["LC_ALL"] = locale
+    env.pop("LANG", None)
+    env.pop("LANGUAGE", None)
+    if extra:
+        env.update(extra)
+    return env
+
+
+def init_prefix(prefix=PREFIX):
+    subprocess.run([str(WINE_RUN), "--prefix", str(prefix), "--init"], check=True,
+                   stdin=subprocess.DEVNULL)
+
+
+def run_wine(program, args=(), *, stdin=b"", stdout=None, locale=DEFAULT_LOCALE, prefix=PREFIX,
+             timeout=DEFAULT_TIMEOUT, cwd=None, env=None) -> Result:
+    """Runs a Windows program with `wine program args` (Wine quotes the arguments by its own
+    rules). stdin is bytes or an open file; stdout, when given, is an open file that receives the
+    program's standard output instead of a pipe."""
+    command = [str(WINE_RUN), "--prefix", str(prefix), str(program), *map(str, args)]
+    stdin_bytes = stdin if isinstance(stdin, (bytes, bytearray)) else None
+    completed = subprocess.run(
+        command, input=stdin_bytes, stdin=None if stdin_bytes is not None else stdin,
+        stdout=stdout if stdout is not None else subprocess.PIPE, stderr=subprocess.PIPE,
+        timeout=timeout, cwd=cwd, env=wine_env(locale, prefix, env))
+    return Result(completed.returncode, completed.stdout or b"", completed.stderr)
+
+
+def run_raw(command_line: bytes, *, app=None, launcher_args=(), **kwargs) -> Result:
+    """Runs a program with exactly this Windows command line, through the tests' launcher.
+    command_line holds the whole line, program name included, as ANSI bytes."""
+    SCRATCH.mkdir(parents=True, exist_ok=True)
+    with tempfile.NamedTemporaryFile(dir=SCRATCH, suffix=".cmdline", delete=False) as f:
+        f.write(command_line)
+        cmdfile = f.name
+    try:
+        args = ["-cmdfile", winpath(cmdfile), *launcher_args]
+        if app is not None:
+            args += ["-app", app]
+        return run_wine(LAUNCH, args, **kwargs)
+    finally:
+        os.unlink(cmdfile)
+
+
+def chronex_line(tail: bytes, exe=CHRONEX) -> bytes:
+    """The command line of chronex started by its quoted path, followed by a blank and tail."""
+    return b'"' + winpath(exe).encode() + b'" ' + tail
+
+
+def run_chronex(tail: bytes, *, exe=CHRONEX, **kwargs) -> Result:
+    """Runs chronex.exe with tail after its quoted path on its command line, exactly."""
+    return run_raw(chronex_line(tail, exe), **kwargs)
+
+
+def copy_program(name: str, source=CHRONEX) -> Path:
+    """A copy of a program under another file name, in the scratch folder."""
+    folder = SCRATCH / "copies"
+    folder.mkdir(parents=True, exist_ok=True)
+    target = folder / name
+    shutil.copyfile(source, target)
+    return target
+
+
+def show(data: bytes) -> str:
+    """Bytes for a failure message, with CR and LF visible."""
+    return repr(data)
+
+
+class WineTestCase(unittest.TestCase):
+    """A test case whose prefix is ready before its first test runs."""
+
+    @classmethod
+    def setUpClass(cls):
+        init_prefix()
+
+    def assertBytes(self, actual: bytes, expected: bytes, what="output"):
+        if actual != expected:
+            self.fail(f"{what} differs:\n  expected {show(expected)}\n  actual   {show(actual)}")

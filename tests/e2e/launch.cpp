@@ -1,0 +1,100 @@
+// The end-to-end tests' launcher: starts a program with an exact, raw command line, which
+// `wine prog args` cannot give (it quotes arguments by rules of its own), and returns the
+// program's exit code.
+//
+//   launch.exe -cmdfile FILE [-app PATH] [-stdout FILE] [-conscp N] [-timeout MS]
+//
+// FILE holds the command line's bytes as they are (ANSI). -app passes a separate application
+// name to CreateProcessA. -stdout hands the program a new file as its standard output. -conscp
+// sets the console's output code page first (only when the launcher has a console). The child
+// inherits the launcher's standard handles otherwise. Exit code 250 + a message on stderr when
+// the launch itself fails; 251 when -timeout passes before the program ends (it is then killed).
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+int Fail(const char* what) {
+  std::fprintf(stderr, "launch: %s failed, error %lu\n", what, GetLastError());
+  return 250;
+}
+
+bool ReadWholeFile(const char* path, std::string* out) {
+  FILE* f = std::fopen(path, "rb");
+  if (!f) return false;
+  char chunk[65536];
+  size_t n;
+  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) out->append(chunk, n);
+  std::fclose(f);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const char* cmdFile = nullptr;
+  const char* app = nullptr;
+  const char* stdoutFile = nullptr;
+  unsigned consoleCodePage = 0;
+  DWORD timeout = INFINITE;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (!std::strcmp(argv[i], "-cmdfile"))
+      cmdFile = argv[i + 1];
+    else if (!std::strcmp(argv[i], "-app"))
+      app = argv[i + 1];
+    else if (!std::strcmp(argv[i], "-stdout"))
+      stdoutFile = argv[i + 1];
+    else if (!std::strcmp(argv[i], "-conscp"))
+      consoleCodePage = std::strtoul(argv[i + 1], 0, 10);
+    else if (!std::strcmp(argv[i], "-timeout"))
+      timeout = std::strtoul(argv[i + 1], 0, 10);
+  }
+  std::string commandLine;
+  if (!cmdFile || !ReadWholeFile(cmdFile, &commandLine)) {
+    std::fprintf(stderr, "launch: no -cmdfile, or it cannot be read\n");
+    return 250;
+  }
+
+  if (consoleCodePage != 0 && !SetConsoleOutputCP(consoleCodePage))
+    return Fail("SetConsoleOutputCP");
+
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  for (HANDLE* h : {&startup.hStdInput, &startup.hStdOutput, &startup.hStdError}) {
+    SetHandleInformation(*h, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+  }
+  HANDLE file = INVALID_HANDLE_VALUE;
+  if (stdoutFile) {
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    file = CreateFileA(stdoutFile, GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return Fail("CreateFileA");
+    startup.hStdOutput = file;
+  }
+
+  std::string buffer = commandLine;  // CreateProcessA may write into its command line
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(app, buffer.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return Fail("CreateProcessA");
+  }
+  CloseHandle(process.hThread);
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+  if (WaitForSingleObject(process.hProcess, timeout) == WAIT_TIMEOUT) {
+    TerminateProcess(process.hProcess, 251);
+    std::fprintf(stderr, "launch: time-out, program killed\n");
+    return 251;
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hProcess);
+  return static_cast<int>(code);
+}
