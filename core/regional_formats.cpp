@@ -1,0 +1,3 @@
+#include "core/regional_formats.h"
+
+TRegionalFormatsRec RegionalFormats;
