@@ -1,6 +1,8 @@
-// Process start-up on Windows: everything read from the system before the core library starts.
+// Process start-up on Windows: everything read from the system before the core library starts,
+// the user default locale's regional formats included.
 #include "core/arguments.h"
 #include "core/codepage.h"
+#include "core/locale.h"
 #include "core/process.h"
 #include "core/win32.h"
 
@@ -18,4 +20,5 @@ void ProcessStartup() {
   AnsiCodePage = GetACP();
   OemCodePage = GetOEMCP();
   ConsoleOutputCodePage = GetConsoleOutputCP();
+  LoadRegionalFormats(RegionalFormats, GetUserDefaultLCID());
 }

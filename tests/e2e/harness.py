@@ -7,6 +7,7 @@ prefix and starts the wineserver away from the tests' pipes.
 """
 
 import os
+import shlex
 import shutil
 import subprocess
 import tempfile
@@ -41,7 +42,8 @@ def winpath(path) -> str:
 def wine_env(locale=DEFAULT_LOCALE, prefix=PREFIX, extra=None):
     env = dict(os.environ)
     env["CHRONEX_WINEPREFIX"] = str(prefix)
-    env["LC_ALL"] = locale
+    env["CHRONEX_LOCALE"] = locale  # tools/wine-run hands it to Wine as LC_ALL
+    env.pop("LC_ALL", None)
     env.pop("LANG", None)
     env.pop("LANGUAGE", None)
     if extra:
@@ -82,6 +84,28 @@ def run_raw(command_line: bytes, *, app=None, launcher_args=(), **kwargs) -> Res
         return run_wine(LAUNCH, args, **kwargs)
     finally:
         os.unlink(cmdfile)
+
+
+def run_on_console(command_line: bytes, *, console_code_page: int, locale=DEFAULT_LOCALE,
+                   timeout=DEFAULT_TIMEOUT) -> Result:
+    """Runs a program with this exact command line from a launcher that has a console: under a
+    pseudo-terminal (script), the launcher sets the console's output code page and starts the
+    program with its standard output redirected to a file. out holds that file's bytes; what the
+    program writes to standard error goes to the terminal and is not kept."""
+    SCRATCH.mkdir(parents=True, exist_ok=True)
+    with tempfile.TemporaryDirectory(dir=SCRATCH) as folder:
+        cmdfile = Path(folder) / "line.cmdline"
+        outfile = Path(folder) / "stdout.bin"
+        cmdfile.write_bytes(command_line)
+        inner = " ".join(shlex.quote(a) for a in [
+            str(WINE_RUN), "--prefix", str(PREFIX), str(LAUNCH), "-cmdfile", winpath(cmdfile),
+            "-conscp", str(console_code_page), "-stdout", winpath(outfile)])
+        completed = subprocess.run(["script", "-qec", inner, "/dev/null"],
+                                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL, timeout=timeout,
+                                   env=wine_env(locale))
+        out = outfile.read_bytes() if outfile.exists() else b""
+        return Result(completed.returncode, out, b"")
 
 
 def chronex_line(tail: bytes, exe=CHRONEX) -> bytes:
