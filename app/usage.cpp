@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/main_routine.h"
+#include "app/front_end.h"
 #include "core/channel.h"
 #include "core/program_info.h"
 
@@ -51,15 +51,19 @@ void ShowUsage() {
   WriteText(OutChannel, ProgramInfo.ProgramDisplayName);
   Line(" with no parameters will display this help message.");
   Line(" * Parameters surrounded by <> are mandatory; Those surrounded by [] are optional.");
-  Line(" * The help parameters (-? and -??) must be in the first position to be recognized.",
-       true);
+  // "?" "?)" is split so that no compiler reads a trigraph in it.
+  Line(
+      " * The help parameters (-? and -?"
+      "?) must be in the first position to be recognized.",
+      true);
 
   WriteSectionHeader("APP SPECIFIC USAGE NOTES:");
   Line(" * Filenames or parameters with spaces in them must be surrounded by double quotes.");
   Line(" * External processes work just fine, but testing has shown a little quirkiness with");
   Line("   some complex Windows shell scripts. This will be tackled in a subsequent version.");
-  Line(" * The ERRORLEVEL info will be provided as \"xxx [yyy]\" where xxx is the error level "
-       "from");
+  Line(
+      " * The ERRORLEVEL info will be provided as \"xxx [yyy]\" where xxx is the error level "
+      "from");
   WriteLiteral(OutChannel,
                "   the command that was executed, and [yyy] is the errorlevel info for ");
   WriteText(OutChannel, ProgramInfo.ProgramDisplayName);

@@ -44,9 +44,8 @@ void ShowProgramBanner(const TFileVersionInfoRec& info, bool extendedLine, bool 
   DateTimeValue date = ReadDate(BuildDate, RegionalFormats.ShortDatePattern, '\0');
   TText datePart = Concat(" (", RenderDateTime(AnsiText("dd mmm yyyy"), date, false), ") ");
   DateTimeValue dateTime = DateTimeFromText(BuildDateTime, AnsiText("mm/dd/yyyy"));
-  TText buildPart = Concat(
-      " was compiled on ", RenderDateTime(AnsiText("dd mmm yyyy @ hh:00:00"), dateTime, false),
-      "");
+  TText buildPart = Concat(" was compiled on ",
+                           RenderDateTime(AnsiText("dd mmm yyyy @ hh:00:00"), dateTime, false), "");
 
   if (BannerShown) return;
   if (standardLines) {

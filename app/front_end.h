@@ -1,6 +1,6 @@
-// The main routine: the help switches or a timed run of the command, and its report.
-#ifndef CHRONEX_APP_MAIN_ROUTINE_H_
-#define CHRONEX_APP_MAIN_ROUTINE_H_
+// The front end's state for its one run, and the classification of argument 1.
+#ifndef CHRONEX_APP_FRONT_END_H_
+#define CHRONEX_APP_FRONT_END_H_
 
 #include <cstdint>
 
@@ -21,12 +21,7 @@ extern int32_t CommandExitStatus;
 /// argument 1 counts, compared after upper-casing.
 bool ClassifyFirstArgument();
 
-/// Runs once, between CoreStartup and CoreShutdown: the help branch (exit code 255) or the timed
-/// run and its report (exit code 0; 1 when the command could not be started, 2 when its output
-/// was cut for want of memory). Sets ExitCode.
-void MainRoutine();
-
 /// Releases the front end's texts.
 void ReleaseFrontEnd();
 
-#endif  // CHRONEX_APP_MAIN_ROUTINE_H_
+#endif  // CHRONEX_APP_FRONT_END_H_
