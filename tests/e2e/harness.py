@@ -6,6 +6,7 @@ the Windows build tree. Wine always runs through tools/wine-run, which keeps the
 prefix and starts the wineserver away from the tests' pipes.
 """
 
+import fcntl
 import os
 import shlex
 import shutil
@@ -56,11 +57,30 @@ def init_prefix(prefix=PREFIX):
                    stdin=subprocess.DEVNULL)
 
 
-def run_wine(program, args=(), *, stdin=b"", stdout=None, locale=DEFAULT_LOCALE, prefix=PREFIX,
+def prefix_for(locale) -> Path:
+    """The prefix that programs under this locale run in. Wine keeps the user's locale settings
+    in the prefix's registry and rewrites them whenever a program starts under another locale, so
+    two programs under different locales in one prefix at the same time can read each other's
+    settings. Each locale but the default one gets a copy of the prefix of its own."""
+    if locale == DEFAULT_LOCALE:
+        return PREFIX
+    prefix = BUILD / f"wineprefix-{locale.split('.')[0]}"
+    with open(str(prefix) + ".lock", "w") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        if not (prefix / "system.reg").exists():
+            init_prefix(PREFIX)
+            shutil.rmtree(prefix, ignore_errors=True)
+            subprocess.run(["cp", "-a", str(PREFIX), str(prefix)], check=True)
+    init_prefix(prefix)
+    return prefix
+
+
+def run_wine(program, args=(), *, stdin=b"", stdout=None, locale=DEFAULT_LOCALE, prefix=None,
              timeout=DEFAULT_TIMEOUT, cwd=None, env=None) -> Result:
     """Runs a Windows program with `wine program args` (Wine quotes the arguments by its own
     rules). stdin is bytes or an open file; stdout, when given, is an open file that receives the
     program's standard output instead of a pipe."""
+    prefix = prefix if prefix is not None else prefix_for(locale)
     command = [str(WINE_RUN), "--prefix", str(prefix), str(program), *map(str, args)]
     stdin_bytes = stdin if isinstance(stdin, (bytes, bytearray)) else None
     completed = subprocess.run(
@@ -98,7 +118,8 @@ def run_on_console(command_line: bytes, *, console_code_page: int, locale=DEFAUL
         outfile = Path(folder) / "stdout.bin"
         cmdfile.write_bytes(command_line)
         inner = " ".join(shlex.quote(a) for a in [
-            str(WINE_RUN), "--prefix", str(PREFIX), str(LAUNCH), "-cmdfile", winpath(cmdfile),
+            str(WINE_RUN), "--prefix", str(prefix_for(locale)), str(LAUNCH), "-cmdfile",
+            winpath(cmdfile),
             "-conscp", str(console_code_page), "-stdout", winpath(outfile)])
         completed = subprocess.run(["script", "-qec", inner, "/dev/null"],
                                    stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
