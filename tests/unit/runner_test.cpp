@@ -1,0 +1,174 @@
+// The runner's portable half: the interpreter's command line, and the capture buffer's growth,
+// limit and exhaustion.
+#include "app/runner.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(QuoteIfBlank, WrapsOnlyABlankWithoutQuotes) {
+  struct Case {
+    const char* in;
+    const char* out;
+  } cases[] = {
+      {"", ""},                    // empty: nothing to wrap
+      {"a b", "\"a b\""},          // a blank
+      {" ", "\" \""},              // a blank alone
+      {"ab", "ab"},                // no blank
+      {"a\tb", "a\tb"},            // a tab is no blank
+      {"a;b", "a;b"},              // nor is a semicolon
+      {"a \"b", "a \"b"},          // one double quote, unpaired, prevents the wrapping
+      {"\"a b\"", "\"a b\""},      // already quoted: unchanged
+      {"a\\ b\\", "\"a\\ b\\\""},  // backslashes are not escaped, a final one included
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(QuoteIfBlank(AnsiText(c.in)).Bytes, c.out) << "input [" << c.in << "]";
+  }
+  EXPECT_EQ(QuoteIfBlank(TText{"a b", CodePageUtf8}).CodePage, CodePageUtf8);
+}
+
+TEST(ComposeProcessCommandLine, QuotesEachItemOnItsOwn) {
+  EXPECT_EQ(ComposeProcessCommandLine(AnsiText("C:\\My Tools\\t.exe"), {}).Bytes,
+            "\"C:\\My Tools\\t.exe\"");
+  EXPECT_EQ(
+      ComposeProcessCommandLine(AnsiText("t"), {AnsiText("a b"), AnsiText(""), AnsiText("c\"d e")})
+          .Bytes,
+      "t \"a b\"  c\"d e");
+}
+
+TEST(InterpreterCommandLine, TwoParametersSlashCAndTheLine) {
+  struct Case {
+    const char* commandLine;
+    const char* processLine;
+  } cases[] = {
+      {"dir \\", "CMD.EXE /C \"dir \\\""},          // a blank: wrapped, unwrapped by CMD
+      {"dir", "CMD.EXE /C dir"},                    // no blank: as it is
+      {"echo \"a b\"", "CMD.EXE /C echo \"a b\""},  // a quote inside: as it is
+      {"echo \"a;b\"", "CMD.EXE /C echo \"a;b\""},  // the same, with a semicolon
+      {"\"dir /w\"", "CMD.EXE /C \"dir /w\""},      // quoted whole: CMD takes the quotes off
+      {"", "CMD.EXE /C "},                          // empty: nothing after /C
+      {"echo a & echo b", "CMD.EXE /C \"echo a & echo b\""},  // the interpreter's operators inside
+      {"echo caf\xE9 au lait", "CMD.EXE /C \"echo caf\xE9 au lait\""},  // bytes above 127 kept
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(InterpreterCommandLine(AnsiText(c.commandLine)), AnsiText(c.processLine))
+        << "command line [" << c.commandLine << "]";
+  }
+}
+
+TEST(GrownCapacity, GrowsGeometricallyWithinTheLimit) {
+  constexpr uint64_t Step = CaptureGrowthStep;
+  constexpr uint64_t NoLimit = UINT64_MAX;
+  struct Case {
+    uint64_t capacity, wanted, limit, grown;
+  } cases[] = {
+      {0, 1, NoLimit, Step},                         // the first growth: one step
+      {0, 3 * Step, NoLimit, 3 * Step},              // or what is wanted, when more
+      {Step, 1, NoLimit, 2 * Step},                  // then doubling
+      {40 * Step, Step, NoLimit, 80 * Step},         // doubling beats the step
+      {40 * Step, 100 * Step, NoLimit, 140 * Step},  // what is wanted beats doubling
+      {0, 1, 100, 100},                              // a limit below one step
+      {40 * Step, Step, 50 * Step, 50 * Step},       // doubling cut to the limit
+      {50 * Step, Step, 50 * Step, 50 * Step},       // at the limit: no growth
+      {0, 1, 0, 0},                                  // a limit of 0: never any room
+      {NoLimit / 2 + 1, 1, NoLimit, NoLimit},        // doubling saturates
+      {NoLimit - 1, NoLimit, NoLimit, NoLimit},      // so does adding
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(GrownCapacity(c.capacity, c.wanted, c.limit), c.grown)
+        << "capacity " << c.capacity << ", wanted " << c.wanted << ", limit " << c.limit;
+  }
+}
+
+// Fills the buffer as the runner does: room, a read of up to `read` bytes, kept or discarded.
+void Feed(TCaptureBufferRec& buffer, const std::string& bytes, size_t read) {
+  for (size_t at = 0; at < bytes.size();) {
+    size_t room = MakeCaptureRoom(buffer, read);
+    size_t size = std::min(bytes.size() - at, room == 0 ? read : std::min(room, read));
+    if (room == 0) {
+      DiscardCaptured(buffer, size);
+    } else {
+      bytes.copy(&buffer.Storage[buffer.Used], size, at);
+      KeepCaptured(buffer, size);
+    }
+    at += size;
+  }
+}
+
+std::string Pattern(size_t size) {
+  std::string bytes(size, '\0');
+  for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 + i / 256);
+  return bytes;
+}
+
+TEST(CaptureBuffer, KeepsEveryByteWithFewGrowths) {
+  TCaptureBufferRec buffer;
+  std::string bytes = Pattern(5 * 1000 * 1000 + 3);
+  int growths = 0;
+  size_t capacity = 0;
+  for (size_t at = 0; at < bytes.size(); at += 4000) {
+    Feed(buffer, bytes.substr(at, 4000), 4000);
+    if (buffer.Storage.size() != capacity) {
+      ++growths;
+      capacity = buffer.Storage.size();
+    }
+  }
+  EXPECT_FALSE(buffer.Exhausted);
+  EXPECT_EQ(buffer.Discarded, 0u);
+  EXPECT_LE(growths, 8);  // 64 KiB doubled up to 8 MiB: geometric, not one growth per step
+  EXPECT_EQ(TakeCapturedOutput(buffer), AnsiText(bytes));
+  EXPECT_EQ(buffer.Used, 0u);
+}
+
+TEST(CaptureBuffer, LittleOutputCostsOneAllocation) {
+  TCaptureBufferRec buffer;
+  Feed(buffer, "hello\r\n", 65536);
+  EXPECT_EQ(buffer.Storage.size(), CaptureGrowthStep);
+  EXPECT_EQ(TakeCapturedOutput(buffer).Bytes, "hello\r\n");
+}
+
+TEST(CaptureBuffer, NoOutputGivesAnEmptyText) {
+  TCaptureBufferRec buffer;
+  EXPECT_EQ(TakeCapturedOutput(buffer), AnsiText(""));
+}
+
+TEST(CaptureBuffer, LimitKeepsTheFirstBytesAndCountsTheRest) {
+  struct Case {
+    uint64_t limit;
+    size_t size;
+  } cases[] = {
+      {100, 99},        // below the limit: everything
+      {100, 100},       // exactly the limit: everything, nothing dropped
+      {100, 101},       // one byte over
+      {100, 100000},    // far over, in reads larger than the limit
+      {0, 10},          // a limit of 0: nothing kept
+      {70000, 200000},  // a limit past the first growth step
+  };
+  for (const Case& c : cases) {
+    TCaptureBufferRec buffer;
+    buffer.Limit = c.limit;
+    std::string bytes = Pattern(c.size);
+    Feed(buffer, bytes, 65536);
+    size_t kept = std::min<size_t>(c.size, c.limit);
+    EXPECT_LE(buffer.Storage.size(), c.limit);
+    EXPECT_EQ(buffer.Discarded, c.size - kept) << "limit " << c.limit << ", size " << c.size;
+    EXPECT_EQ(TakeCapturedOutput(buffer).Bytes, bytes.substr(0, kept))
+        << "limit " << c.limit << ", size " << c.size;
+  }
+}
+
+TEST(CaptureBuffer, RefusedGrowthKeepsWhatWasCaptured) {
+  // Room for more than the string can hold is refused the way memory is.
+  TCaptureBufferRec buffer;
+  buffer.Limit = UINT64_MAX;
+  std::string first = Pattern(CaptureGrowthStep);
+  Feed(buffer, first, 65536);  // fills the first growth exactly
+  EXPECT_EQ(MakeCaptureRoom(buffer, UINT64_MAX), 0u);
+  EXPECT_TRUE(buffer.Exhausted);
+  EXPECT_EQ(MakeCaptureRoom(buffer, 1), 0u);  // and stays refused
+  DiscardCaptured(buffer, 12);
+  EXPECT_EQ(buffer.Discarded, 12u);
+  EXPECT_EQ(TakeCapturedOutput(buffer).Bytes, first);
+}
+
+}  // namespace
