@@ -34,35 +34,31 @@ uint64_t GrownCapacity(uint64_t capacity, uint64_t wanted, uint64_t limit) {
   return std::max(capacity, std::min(target, limit));
 }
 
-size_t MakeCaptureRoom(TCaptureBufferRec& buffer, uint64_t wanted) {
-  if (buffer.Used < buffer.Storage.size()) return buffer.Storage.size() - buffer.Used;
-  if (buffer.Exhausted) return 0;
-  uint64_t capacity = GrownCapacity(buffer.Storage.size(), wanted, buffer.Limit);
-  // A size the string cannot hold (beyond a 32-bit process's reach) is refused like memory.
-  if (capacity == buffer.Storage.size() || capacity > buffer.Storage.max_size()) {
-    buffer.Exhausted = true;
-    return 0;
-  }
+bool GrowCapture(TCaptureBufferRec& buffer, uint64_t wanted) {
+  uint64_t capacity = GrownCapacity(buffer.Bytes.capacity(), wanted, buffer.Limit);
+  if (capacity > buffer.Bytes.max_size()) return false;
   try {
-    buffer.Storage.resize(static_cast<size_t>(capacity));
+    buffer.Bytes.reserve(static_cast<size_t>(capacity));
   } catch (const std::bad_alloc&) {
-    // resize leaves the string as it was: what was captured stays.
-    buffer.Exhausted = true;
-    return 0;
+    return false;  // reserve leaves the string as it was
   }
-  return buffer.Storage.size() - buffer.Used;
+  return true;
 }
 
-void KeepCaptured(TCaptureBufferRec& buffer, size_t count) {
-  buffer.Used += std::min(count, buffer.Storage.size() - buffer.Used);
+void AppendCaptured(TCaptureBufferRec& buffer, std::string_view bytes) {
+  std::string& kept = buffer.Bytes;
+  if (bytes.size() > kept.capacity() - kept.size() && !GrowCapture(buffer, bytes.size())) {
+    buffer.Limit = std::min<uint64_t>(buffer.Limit, kept.capacity());
+  }
+  // Once a byte is dropped the buffer is at its limit, so every later one is dropped too: the
+  // capture is always the start of the output.
+  size_t fits = static_cast<size_t>(std::min<uint64_t>(bytes.size(), buffer.Limit - kept.size()));
+  kept.append(bytes.data(), fits);
+  buffer.Discarded += bytes.size() - fits;
 }
-
-void DiscardCaptured(TCaptureBufferRec& buffer, uint64_t count) { buffer.Discarded += count; }
 
 TText TakeCapturedOutput(TCaptureBufferRec& buffer) {
-  buffer.Storage.resize(buffer.Used);
-  TText output{std::move(buffer.Storage), CodePageAnsi};
-  buffer.Storage = std::string();
-  buffer.Used = 0;
+  TText output{std::move(buffer.Bytes), CodePageAnsi};
+  buffer.Bytes = std::string();
   return output;
 }

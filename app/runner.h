@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/text.h"
@@ -32,35 +33,30 @@ constexpr uint64_t CaptureGrowthStep = 65536;
 /// buffer is refused memory before it gets there (near half of it), which cuts the output too.
 constexpr uint64_t DefaultCaptureLimit = uint64_t{1} << 30;
 
-/// The bytes captured from the command. Storage holds the capacity, of which the first Used bytes
-/// are the output so far; the capacity never exceeds Limit. Once the buffer can get no more room
-/// (Limit reached, or memory refused), Exhausted is set and later bytes are only counted, in
-/// Discarded.
+/// The bytes captured from the command: the first ones written, never more than Limit; every
+/// byte after them is dropped and only counted, in Discarded.
 struct TCaptureBufferRec {
-  std::string Storage;
-  size_t Used = 0;
+  std::string Bytes;
+  /// The most bytes kept. Lowered to the capacity there is when memory is refused.
   uint64_t Limit = DefaultCaptureLimit;
-  bool Exhausted = false;
   uint64_t Discarded = 0;
 };
 
-/// The capacity to grow a full buffer to when `wanted` more bytes are to come: at least capacity +
+/// The capacity to grow a buffer to when `wanted` more bytes do not fit: at least capacity +
 /// wanted and capacity + CaptureGrowthStep, and at least twice the capacity, so that n bytes of
 /// output cost O(n) copying in all; never above limit, and so equal to capacity when the limit
 /// leaves no room. Saturates instead of overflowing.
 uint64_t GrownCapacity(uint64_t capacity, uint64_t wanted, uint64_t limit);
 
-/// Room for the next read: the number of bytes free at Storage.data() + Used, growing the storage
-/// by GrownCapacity when none is free. 0 when the buffer is exhausted (the limit reached, or the
-/// growth refused for want of memory, which sets Exhausted and keeps what was captured).
-size_t MakeCaptureRoom(TCaptureBufferRec& buffer, uint64_t wanted);
+/// Grows the buffer's capacity to GrownCapacity for `wanted` more bytes. False, the buffer
+/// unchanged, when memory is refused, or the size is more than a string can hold (more than a
+/// 32-bit process can reach).
+bool GrowCapture(TCaptureBufferRec& buffer, uint64_t wanted);
 
-/// Counts bytes a read put at Storage.data() + Used (at most the room MakeCaptureRoom gave) as
-/// captured.
-void KeepCaptured(TCaptureBufferRec& buffer, size_t count);
-
-/// Counts bytes read and dropped because the buffer is exhausted.
-void DiscardCaptured(TCaptureBufferRec& buffer, uint64_t count);
+/// Appends what fits of the bytes read, growing the capacity when they do not fit; when memory is
+/// refused, the capture ends where the capacity there is ends. What does not fit is counted as
+/// discarded, and so is everything after it.
+void AppendCaptured(TCaptureBufferRec& buffer, std::string_view bytes);
 
 /// The captured bytes as an ANSI text, taken out of the buffer (which is left empty).
 TText TakeCapturedOutput(TCaptureBufferRec& buffer);

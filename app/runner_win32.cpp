@@ -38,9 +38,10 @@ constexpr DWORD PipeBufferSize = 1024;
 // processes it started have written meanwhile; anything later is not waited for.
 constexpr int FinalReads = 250;
 
-// Where reads go once the capture buffer is exhausted. Static, so that draining needs no memory
-// when memory is what ran out; the runner has one thread and one run at a time.
-char DiscardArea[65536];
+// Where every read goes, to be appended to the capture buffer (the copy costs far less than the
+// read). Static, so that draining after memory has run out needs none; the runner has one thread
+// and one run at a time.
+char ReadArea[65536];
 
 // Numbers the runs of this process, for a pipe name no other run has.
 uint32_t RunCounter = 0;
@@ -53,40 +54,27 @@ TRunResultRec FailedStart(const char* step, DWORD error, int32_t commandExitStat
   return result;
 }
 
-/// One overlapped read kept pending on the tool's end of the pipe, into the capture buffer, or
-/// into DiscardArea once that is exhausted.
+/// One overlapped read kept pending on the tool's end of the pipe, into ReadArea.
 struct TPipeReaderRec {
   HANDLE Pipe = nullptr;
   OVERLAPPED Overlapped = {};
   bool Pending = false;
-  bool IntoDiscard = false;
   /// Every process holding the command's end has closed it: nothing more can come.
   bool Broken = false;
   TCaptureBufferRec Buffer;
 };
 
 void Account(TPipeReaderRec& reader, DWORD count) {
-  if (reader.IntoDiscard) {
-    DiscardCaptured(reader.Buffer, count);
-  } else {
-    KeepCaptured(reader.Buffer, count);
-  }
+  AppendCaptured(reader.Buffer, std::string_view(ReadArea, count));
 }
 
 enum class TReadStart { Completed, Pending, Broken, Failed };
 
-// Starts a read of at most `wanted` bytes (less when the buffer has less room). A read that
-// completes at once is accounted here.
+// Starts a read of at most `wanted` bytes (and at most ReadArea's size). A read that completes
+// at once is accounted here.
 TReadStart StartRead(TPipeReaderRec& reader, DWORD wanted) {
-  size_t room = MakeCaptureRoom(reader.Buffer, CaptureGrowthStep);
-  reader.IntoDiscard = room == 0;
-  char* target = DiscardArea;
-  DWORD size = sizeof DiscardArea;
-  if (!reader.IntoDiscard) {
-    target = &reader.Buffer.Storage[reader.Buffer.Used];
-    size = static_cast<DWORD>(std::min<size_t>(room, MAXDWORD));
-  }
-  if (ReadFile(reader.Pipe, target, std::min(size, wanted), nullptr, &reader.Overlapped)) {
+  DWORD size = std::min<DWORD>(wanted, sizeof ReadArea);
+  if (ReadFile(reader.Pipe, ReadArea, size, nullptr, &reader.Overlapped)) {
     DWORD count = 0;
     GetOverlappedResult(reader.Pipe, &reader.Overlapped, &count, FALSE);
     Account(reader, count);
@@ -252,7 +240,7 @@ TRunResultRec RunCommandCaptured(const TText& commandLine, int32_t commandExitSt
                                  ? static_cast<int32_t>(exitCode)
                                  : commandExitStatus;
   result.OutputCut = reader.Buffer.Discarded > 0;
-  result.BytesKept = reader.Buffer.Used;
+  result.BytesKept = reader.Buffer.Bytes.size();
   result.BytesDiscarded = reader.Buffer.Discarded;
   result.CapturedOutput = TakeCapturedOutput(reader.Buffer);
   return result;

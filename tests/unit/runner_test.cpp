@@ -80,18 +80,10 @@ TEST(GrownCapacity, GrowsGeometricallyWithinTheLimit) {
   }
 }
 
-// Fills the buffer as the runner does: room, a read of up to `read` bytes, kept or discarded.
+// Appends the bytes as the runner does, in reads of `read` bytes.
 void Feed(TCaptureBufferRec& buffer, const std::string& bytes, size_t read) {
-  for (size_t at = 0; at < bytes.size();) {
-    size_t room = MakeCaptureRoom(buffer, read);
-    size_t size = std::min(bytes.size() - at, room == 0 ? read : std::min(room, read));
-    if (room == 0) {
-      DiscardCaptured(buffer, size);
-    } else {
-      bytes.copy(&buffer.Storage[buffer.Used], size, at);
-      KeepCaptured(buffer, size);
-    }
-    at += size;
+  for (size_t at = 0; at < bytes.size(); at += read) {
+    AppendCaptured(buffer, std::string_view(bytes).substr(at, read));
   }
 }
 
@@ -105,30 +97,35 @@ TEST(CaptureBuffer, KeepsEveryByteWithFewGrowths) {
   TCaptureBufferRec buffer;
   std::string bytes = Pattern(5 * 1000 * 1000 + 3);
   int growths = 0;
-  size_t capacity = 0;
+  size_t capacity = buffer.Bytes.capacity();
   for (size_t at = 0; at < bytes.size(); at += 4000) {
-    Feed(buffer, bytes.substr(at, 4000), 4000);
-    if (buffer.Storage.size() != capacity) {
+    AppendCaptured(buffer, std::string_view(bytes).substr(at, 4000));
+    if (buffer.Bytes.capacity() != capacity) {
       ++growths;
-      capacity = buffer.Storage.size();
+      capacity = buffer.Bytes.capacity();
     }
   }
-  EXPECT_FALSE(buffer.Exhausted);
   EXPECT_EQ(buffer.Discarded, 0u);
   EXPECT_LE(growths, 8);  // 64 KiB doubled up to 8 MiB: geometric, not one growth per step
   EXPECT_EQ(TakeCapturedOutput(buffer), AnsiText(bytes));
-  EXPECT_EQ(buffer.Used, 0u);
+  EXPECT_TRUE(buffer.Bytes.empty());
 }
 
-TEST(CaptureBuffer, LittleOutputCostsOneAllocation) {
+TEST(CaptureBuffer, LittleOutputCostsAtMostOneAllocation) {
   TCaptureBufferRec buffer;
-  Feed(buffer, "hello\r\n", 65536);
-  EXPECT_EQ(buffer.Storage.size(), CaptureGrowthStep);
-  EXPECT_EQ(TakeCapturedOutput(buffer).Bytes, "hello\r\n");
+  size_t before = buffer.Bytes.capacity();
+  AppendCaptured(buffer, "hello\r\n");
+  AppendCaptured(buffer, "and a second, longer line\r\n");
+  EXPECT_LE(buffer.Bytes.capacity(), std::max<size_t>(before, CaptureGrowthStep + before));
+  AppendCaptured(buffer, std::string(1000, 'x'));
+  EXPECT_LE(buffer.Bytes.capacity(), std::max<size_t>(before, CaptureGrowthStep + before));
+  EXPECT_EQ(TakeCapturedOutput(buffer).Bytes,
+            "hello\r\nand a second, longer line\r\n" + std::string(1000, 'x'));
 }
 
 TEST(CaptureBuffer, NoOutputGivesAnEmptyText) {
   TCaptureBufferRec buffer;
+  AppendCaptured(buffer, "");
   EXPECT_EQ(TakeCapturedOutput(buffer), AnsiText(""));
 }
 
@@ -150,25 +147,21 @@ TEST(CaptureBuffer, LimitKeepsTheFirstBytesAndCountsTheRest) {
     std::string bytes = Pattern(c.size);
     Feed(buffer, bytes, 65536);
     size_t kept = std::min<size_t>(c.size, c.limit);
-    EXPECT_LE(buffer.Storage.size(), c.limit);
     EXPECT_EQ(buffer.Discarded, c.size - kept) << "limit " << c.limit << ", size " << c.size;
     EXPECT_EQ(TakeCapturedOutput(buffer).Bytes, bytes.substr(0, kept))
         << "limit " << c.limit << ", size " << c.size;
   }
 }
 
-TEST(CaptureBuffer, RefusedGrowthKeepsWhatWasCaptured) {
-  // Room for more than the string can hold is refused the way memory is.
+TEST(CaptureBuffer, RefusedGrowthLeavesTheBufferAsItWas) {
+  // A capacity beyond what a string can hold is refused the way memory is.
   TCaptureBufferRec buffer;
   buffer.Limit = UINT64_MAX;
-  std::string first = Pattern(CaptureGrowthStep);
-  Feed(buffer, first, 65536);  // fills the first growth exactly
-  EXPECT_EQ(MakeCaptureRoom(buffer, UINT64_MAX), 0u);
-  EXPECT_TRUE(buffer.Exhausted);
-  EXPECT_EQ(MakeCaptureRoom(buffer, 1), 0u);  // and stays refused
-  DiscardCaptured(buffer, 12);
-  EXPECT_EQ(buffer.Discarded, 12u);
-  EXPECT_EQ(TakeCapturedOutput(buffer).Bytes, first);
+  AppendCaptured(buffer, "first");
+  size_t capacity = buffer.Bytes.capacity();
+  EXPECT_FALSE(GrowCapture(buffer, UINT64_MAX / 4));
+  EXPECT_EQ(buffer.Bytes.capacity(), capacity);
+  EXPECT_EQ(TakeCapturedOutput(buffer).Bytes, "first");
 }
 
 }  // namespace
