@@ -137,7 +137,7 @@ def run_capture(command_line: bytes, *, limit=None, status=None, exe=RUNCAPTURE,
     goes through files: a process the command leaves behind then holds no pipe of ours."""
     cmdfile = write_cmdfile(command_line)
     try:
-        args = ["-cmdfile", winpath(cmdfile)]
+        args = ["-cmdfile", winpath(cmdfile), "-handles", "1"]
         if limit is not None:
             args += ["-limit", str(limit)]
         if status is not None:
