@@ -29,8 +29,8 @@ TText InterpreterCommandLine(const TText& commandLine);
 /// The least amount by which the capture buffer grows.
 constexpr uint64_t CaptureGrowthStep = 65536;
 
-/// A capture limit for real use: far beyond any output worth a report. In a 32-bit process the
-/// buffer is refused memory before it gets there (near half of it), which cuts the output too.
+/// A capture limit for real use: far beyond any output worth a report. A 32-bit process may be
+/// refused the memory before the buffer gets there, which cuts the output the same way.
 constexpr uint64_t DefaultCaptureLimit = uint64_t{1} << 30;
 
 /// The bytes captured from the command: the first ones written, never more than Limit; every
@@ -74,7 +74,7 @@ struct TRunResultRec {
   bool Started = false;
   /// The Windows error code of the step that failed (WindowsErrorMessage gives its text).
   uint32_t ErrorCode = 0;
-  /// The Windows call that failed, e.g. "CreateProcessW".
+  /// The Windows call that failed, e.g. "CreateProcessW"; "memory" when memory was refused.
   TText FailedStep;
   /// Whether output was dropped: the command wrote more than the capture limit, or more than
   /// memory would hold. CapturedOutput then holds the first BytesKept bytes.

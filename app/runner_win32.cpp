@@ -2,6 +2,7 @@
 // of its own, the pipe read overlapped while the interpreter runs, so that the one thread wakes
 // the moment data arrives or the interpreter ends, then the pipe's last bytes read without waiting.
 #include <algorithm>
+#include <new>
 #include <string>
 
 #include "app/runner.h"
@@ -167,10 +168,8 @@ std::wstring WideText(const TText& text) {
   return result;
 }
 
-}  // namespace
-
-TRunResultRec RunCommandCaptured(const TText& commandLine, int32_t commandExitStatus,
-                                 uint64_t captureLimit) {
+TRunResultRec StartAndCollect(const TText& commandLine, int32_t commandExitStatus,
+                              uint64_t captureLimit) {
   // CreateProcessW may write into its command line: a buffer of our own, NUL-ended.
   std::wstring processCommandLine = WideText(InterpreterCommandLine(commandLine));
   if (processCommandLine.empty()) {
@@ -186,6 +185,8 @@ TRunResultRec RunCommandCaptured(const TText& commandLine, int32_t commandExitSt
   }
   std::wstring interpreter = std::wstring(systemDirectory, directoryLength) + L"\\cmd.exe";
 
+  // One instance, and only if the name is new: a pipe someone else made under the name is never
+  // joined.
   std::wstring pipeName = L"\\\\.\\pipe\\chronex-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                           std::to_wstring(++RunCounter);
   SECURITY_ATTRIBUTES notInherited = {sizeof notInherited, nullptr, FALSE};
@@ -244,6 +245,19 @@ TRunResultRec RunCommandCaptured(const TText& commandLine, int32_t commandExitSt
   result.BytesDiscarded = reader.Buffer.Discarded;
   result.CapturedOutput = TakeCapturedOutput(reader.Buffer);
   return result;
+}
+
+}  // namespace
+
+TRunResultRec RunCommandCaptured(const TText& commandLine, int32_t commandExitStatus,
+                                 uint64_t captureLimit) {
+  // Only the start allocates, besides the capture buffer, which takes a refusal as the end of the
+  // capture: memory refused here is a start that failed.
+  try {
+    return StartAndCollect(commandLine, commandExitStatus, captureLimit);
+  } catch (const std::bad_alloc&) {
+    return FailedStart("memory", ERROR_NOT_ENOUGH_MEMORY, commandExitStatus);
+  }
 }
 
 TText WindowsErrorMessage(uint32_t errorCode) {

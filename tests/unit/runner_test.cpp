@@ -164,4 +164,16 @@ TEST(CaptureBuffer, RefusedGrowthLeavesTheBufferAsItWas) {
   EXPECT_EQ(TakeCapturedOutput(buffer).Bytes, "first");
 }
 
+#ifdef _WIN32
+TEST(WindowsErrorMessage, OneLineWithoutTrailingBlanks) {
+  for (uint32_t code : {2u, 5u, 8u, 206u}) {
+    std::string text = WindowsErrorMessage(code).Bytes;
+    EXPECT_FALSE(text.empty()) << "error " << code;
+    EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << "error " << code << ": " << text;
+    EXPECT_NE(text.back(), ' ') << "error " << code;
+  }
+  EXPECT_EQ(WindowsErrorMessage(0x2FFFFFFF).Bytes, "");  // no such code: no text
+}
+#endif
+
 }  // namespace
