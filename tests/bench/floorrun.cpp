@@ -6,18 +6,13 @@
 //   floorrun.exe -cmdfile FILE
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
+#include "tests/e2e/cmdfile.h"
+
 int main(int argc, char** argv) {
-  if (argc < 3) return 2;
   std::string commandLine;
-  FILE* f = std::fopen(argv[2], "rb");
-  if (!f) return 2;
-  char chunk[65536];
-  size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) commandLine.append(chunk, n);
-  std::fclose(f);
+  if (argc < 3 || !ReadWholeFile(argv[2], &commandLine)) return 2;
   if (commandLine.find(' ') != std::string::npos && commandLine.find('"') == std::string::npos) {
     commandLine = '"' + commandLine + '"';
   }
@@ -50,6 +45,7 @@ int main(int argc, char** argv) {
   CloseHandle(writeEnd);
 
   std::string output;
+  char chunk[65536];
   OVERLAPPED overlapped = {};
   overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   for (;;) {

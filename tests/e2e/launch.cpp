@@ -18,21 +18,13 @@
 #include <cstring>
 #include <string>
 
+#include "tests/e2e/cmdfile.h"
+
 namespace {
 
 int Fail(const char* what) {
   std::fprintf(stderr, "launch: %s failed, error %lu\n", what, GetLastError());
   return 250;
-}
-
-bool ReadWholeFile(const char* path, std::string* out) {
-  FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
-  char chunk[65536];
-  size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) out->append(chunk, n);
-  std::fclose(f);
-  return true;
 }
 
 }  // namespace

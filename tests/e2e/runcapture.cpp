@@ -20,6 +20,7 @@
 #include "app/runner.h"
 #include "core/process.h"
 #include "core/win32.h"
+#include "tests/e2e/cmdfile.h"
 
 namespace {
 
@@ -29,16 +30,6 @@ void WriteAll(const std::string& bytes) {
     DWORD piece = static_cast<DWORD>(std::min<size_t>(256, bytes.size() - at));
     if (!WriteFile(StdOutputHandle, bytes.data() + at, piece, &written, nullptr)) ExitProcess(3);
   }
-}
-
-bool ReadWholeFile(const char* path, std::string* out) {
-  FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
-  char chunk[65536];
-  size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) out->append(chunk, n);
-  std::fclose(f);
-  return true;
 }
 
 // The values the next 64 handles of the process would get, which are the lowest free slots of its
