@@ -30,13 +30,13 @@ class OutputTest(RunnerTestCase):
         # Compared with the interactive interpreter (/Q: no prompt), given the line on its input;
         # its first line is its banner. dir runs in C:\users, so that \ is C:\, whose listing
         # holds still; only the free space may change between the two runs.
-        drive_c = PREFIX / "drive_c" / "users"
+        users = PREFIX / "drive_c" / "users"
         for line in [b"echo hello", b"echo a & echo b", b"dir \\"]:
             with self.subTest(line=line):
                 typed = run_wine("C:\\windows\\system32\\cmd.exe", ["/Q"], stdin=line + b"\r\n",
-                                 cwd=drive_c)
+                                 cwd=users)
                 expected = typed.out.split(b"\r\n", 1)[1]
-                actual = self.capture(line, cwd=drive_c).output
+                actual = self.capture(line, cwd=users).output
                 free = re.compile(rb"[\d,]+ bytes free")
                 self.assertBytes(free.sub(b"N bytes free", actual),
                                  free.sub(b"N bytes free", expected))
