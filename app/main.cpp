@@ -1,4 +1,6 @@
-// chronex's entry point: process start-up, the core library, the front end, the process end.
+// chronex's entry point: process start-up, the core library, the main routine, the process end.
+#include "app/front_end.h"
+#include "app/main_routine.h"
 #include "core/core_state.h"
 #include "core/process.h"
 #include "core/win32.h"
@@ -6,6 +8,8 @@
 int main() {
   ProcessStartup();
   CoreStartup();
+  MainRoutine();
+  ReleaseFrontEnd();
   CoreShutdown();
   ExitProcess(static_cast<UINT>(ExitCode));
 }

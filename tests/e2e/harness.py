@@ -22,6 +22,8 @@ WINE_RUN = ROOT / "tools" / "wine-run"
 PREFIX = BUILD / "wineprefix"
 CHRONEX = BUILD / "chronex.exe"
 LAUNCH = BUILD / "launch.exe"
+RUNCAPTURE = BUILD / "runcapture.exe"
+EMIT = BUILD / "emit.exe"
 SCRATCH = BUILD / "scratch"
 
 DEFAULT_LOCALE = "en_US.UTF-8"
@@ -75,19 +77,20 @@ def prefix_for(locale) -> Path:
     return prefix
 
 
-def run_wine(program, args=(), *, stdin=b"", stdout=None, locale=DEFAULT_LOCALE, prefix=None,
-             timeout=DEFAULT_TIMEOUT, cwd=None, env=None) -> Result:
+def run_wine(program, args=(), *, stdin=b"", stdout=None, stderr=None, locale=DEFAULT_LOCALE,
+             prefix=None, timeout=DEFAULT_TIMEOUT, cwd=None, env=None) -> Result:
     """Runs a Windows program with `wine program args` (Wine quotes the arguments by its own
-    rules). stdin is bytes or an open file; stdout, when given, is an open file that receives the
-    program's standard output instead of a pipe."""
+    rules). stdin is bytes or an open file; stdout and stderr, when given, are open files that
+    receive the program's standard output and standard error instead of a pipe."""
     prefix = prefix if prefix is not None else prefix_for(locale)
     command = [str(WINE_RUN), "--prefix", str(prefix), str(program), *map(str, args)]
     stdin_bytes = stdin if isinstance(stdin, (bytes, bytearray)) else None
     completed = subprocess.run(
         command, input=stdin_bytes, stdin=None if stdin_bytes is not None else stdin,
-        stdout=stdout if stdout is not None else subprocess.PIPE, stderr=subprocess.PIPE,
+        stdout=stdout if stdout is not None else subprocess.PIPE,
+        stderr=stderr if stderr is not None else subprocess.PIPE,
         timeout=timeout, cwd=cwd, env=wine_env(locale, prefix, env))
-    return Result(completed.returncode, completed.stdout or b"", completed.stderr)
+    return Result(completed.returncode, completed.stdout or b"", completed.stderr or b"")
 
 
 def run_raw(command_line: bytes, *, app=None, launcher_args=(), **kwargs) -> Result:
@@ -146,6 +149,107 @@ def copy_program(name: str, source=CHRONEX) -> Path:
     target = folder / name
     shutil.copyfile(source, target)
     return target
+
+
+@dataclass
+class Capture:
+    """What runcapture.exe reports of one RunCommandCaptured call."""
+    started: bool
+    status: int
+    error: int
+    step: bytes
+    message: bytes
+    cut: bool
+    kept: int
+    discarded: int
+    handles: int  # the handles the run left open
+    output: bytes
+
+
+def write_cmdfile(command_line: bytes) -> Path:
+    """A file in the scratch folder holding the command line's bytes; the caller removes it."""
+    SCRATCH.mkdir(parents=True, exist_ok=True)
+    with tempfile.NamedTemporaryFile(dir=SCRATCH, suffix=".cmdline", delete=False) as f:
+        f.write(command_line)
+    return Path(f.name)
+
+
+def run_capture(command_line: bytes, *, limit=None, status=None, exe=RUNCAPTURE,
+                **kwargs) -> Capture:
+    """Runs command_line (ANSI bytes) through the real runner, in runcapture.exe, and gives back
+    what the runner returned. limit is the capture limit, status the exit status held before the
+    run; the other keywords go to run_wine (stdin, prefix, cwd, timeout). runcapture's output
+    goes through files: a process the command leaves behind then holds no pipe of ours."""
+    cmdfile = write_cmdfile(command_line)
+    try:
+        args = ["-cmdfile", winpath(cmdfile), "-handles", "1"]
+        if limit is not None:
+            args += ["-limit", str(limit)]
+        if status is not None:
+            args += ["-status", str(status)]
+        with tempfile.TemporaryFile(dir=SCRATCH) as out, \
+                tempfile.TemporaryFile(dir=SCRATCH) as err:
+            result = run_wine(exe, args, stdout=out, stderr=err, **kwargs)
+            out.seek(0)
+            report = out.read()
+            err.seek(0)
+            errors = err.read()
+    finally:
+        os.unlink(cmdfile)
+    if result.code != 0:
+        raise AssertionError(f"runcapture ended with {result.code}: {show(errors)}")
+    header, _, output = report.partition(b"\r\n\r\n")
+    fields = dict(line.split(b"=", 1) for line in header.split(b"\r\n"))
+    return Capture(started=fields[b"started"] == b"1", status=int(fields[b"status"]),
+                   error=int(fields[b"error"]), step=fields[b"step"],
+                   message=fields[b"message"], cut=fields[b"cut"] == b"1",
+                   kept=int(fields[b"kept"]), discarded=int(fields[b"discarded"]),
+                   handles=int(fields[b"handles"]), output=output)
+
+
+def emit_line(*actions: str) -> bytes:
+    """The command line that runs emit.exe with these actions (see tests/e2e/emit.cpp)."""
+    return " ".join([winpath(EMIT), *actions]).encode()
+
+
+def emit_pattern(size: int) -> bytes:
+    """The bytes emit.exe writes for pattern:size."""
+    x, tail = 1, bytearray()
+    for _ in range(65536 - 4):
+        x = (x * 1103515245 + 12345) & 0xFFFFFFFF
+        tail.append(x >> 24)
+    blocks = (size + 65535) // 65536
+    data = b"".join(n.to_bytes(4, "little") + tail for n in range(blocks))
+    return data[:size]
+
+
+def system_folder(prefix=PREFIX) -> Path:
+    """The folder a 32-bit program of the prefix gets from GetSystemDirectoryW: syswow64 in a
+    64-bit prefix, system32 in a 32-bit one."""
+    windows = Path(prefix) / "drive_c" / "windows"
+    wow = windows / "syswow64"
+    return wow if wow.is_dir() else windows / "system32"
+
+
+def make_scratch_prefix(prefix: Path) -> Path:
+    """A fresh copy of the test prefix at prefix, for tests that change the system in it (a
+    stand-in or a missing cmd.exe). It has a wineserver of its own; remove_scratch_prefix ends
+    that and removes the copy."""
+    init_prefix()
+    remove_scratch_prefix(prefix)
+    subprocess.run(["cp", "-a", str(PREFIX), str(prefix)], check=True)
+    init_prefix(prefix)
+    return prefix
+
+
+def remove_scratch_prefix(prefix: Path):
+    if prefix.exists():
+        subprocess.run(["wineserver", "-k"], env=wine_env(extra={"WINEPREFIX": str(prefix)}),
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+        shutil.rmtree(prefix)
+    for suffix in (".lock", ".log"):
+        prefix.with_name(prefix.name + suffix).unlink(missing_ok=True)
 
 
 def show(data: bytes) -> str:

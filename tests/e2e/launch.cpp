@@ -2,13 +2,15 @@
 // `wine prog args` cannot give (it quotes arguments by rules of its own), and returns the
 // program's exit code.
 //
-//   launch.exe -cmdfile FILE [-app PATH] [-stdout FILE] [-conscp N] [-timeout MS]
+//   launch.exe -cmdfile FILE [-app PATH] [-stdout FILE] [-conscp N] [-timeout MS] [-time 1]
 //
 // FILE holds the command line's bytes as they are (ANSI). -app passes a separate application
 // name to CreateProcessA. -stdout hands the program a new file as its standard output. -conscp
 // sets the console's output code page first (only when the launcher has a console). The child
 // inherits the launcher's standard handles otherwise. Exit code 250 + a message on stderr when
 // the launch itself fails; 251 when -timeout passes before the program ends (it is then killed).
+// -time 1 writes "elapsed=SECONDS" on stderr at the end: from just before CreateProcessA to the
+// program's end, which leaves out the start of Wine itself (the benchmark's measure).
 #include <windows.h>
 
 #include <cstdio>
@@ -16,21 +18,13 @@
 #include <cstring>
 #include <string>
 
+#include "tests/e2e/cmdfile.h"
+
 namespace {
 
 int Fail(const char* what) {
   std::fprintf(stderr, "launch: %s failed, error %lu\n", what, GetLastError());
   return 250;
-}
-
-bool ReadWholeFile(const char* path, std::string* out) {
-  FILE* f = std::fopen(path, "rb");
-  if (!f) return false;
-  char chunk[65536];
-  size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) out->append(chunk, n);
-  std::fclose(f);
-  return true;
 }
 
 }  // namespace
@@ -41,6 +35,7 @@ int main(int argc, char** argv) {
   const char* stdoutFile = nullptr;
   unsigned consoleCodePage = 0;
   DWORD timeout = INFINITE;
+  bool timed = false;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (!std::strcmp(argv[i], "-cmdfile"))
       cmdFile = argv[i + 1];
@@ -52,6 +47,8 @@ int main(int argc, char** argv) {
       consoleCodePage = std::strtoul(argv[i + 1], 0, 10);
     else if (!std::strcmp(argv[i], "-timeout"))
       timeout = std::strtoul(argv[i + 1], 0, 10);
+    else if (!std::strcmp(argv[i], "-time"))
+      timed = !std::strcmp(argv[i + 1], "1");
   }
   std::string commandLine;
   if (!cmdFile || !ReadWholeFile(cmdFile, &commandLine)) {
@@ -81,6 +78,9 @@ int main(int argc, char** argv) {
   }
 
   std::string buffer = commandLine;  // CreateProcessA may write into its command line
+  LARGE_INTEGER frequency, began, ended;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&began);
   PROCESS_INFORMATION process = {};
   if (!CreateProcessA(app, buffer.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                       &process)) {
@@ -92,6 +92,11 @@ int main(int argc, char** argv) {
     TerminateProcess(process.hProcess, 251);
     std::fprintf(stderr, "launch: time-out, program killed\n");
     return 251;
+  }
+  QueryPerformanceCounter(&ended);
+  if (timed) {
+    std::fprintf(stderr, "elapsed=%.6f\n",
+                 static_cast<double>(ended.QuadPart - began.QuadPart) / frequency.QuadPart);
   }
   DWORD code = 0;
   GetExitCodeProcess(process.hProcess, &code);
