@@ -91,9 +91,11 @@ class ReportTest(WineTestCase):
         self.assertEqual(self.report(emit_line("exit:3221225786"))["status"], b"-1073741510")
 
     def test_display_name_from_the_executable(self):
-        for file_name, name in [("t.EXE", b"T"), ("a.exeb.exe", b"AB")]:
+        for file_name, name in [("t.EXE", b"T"), ("a.exeb.exe", b"AB"), ("chronex", b"CHRONEX")]:
             with self.subTest(file=file_name):
-                self.report(b"echo x", name=name, exe=copy_program(file_name))
+                copy = copy_program(file_name)
+                # The application name makes Windows run the file itself, not a name.exe.
+                self.report(b"echo x", name=name, exe=copy, app=winpath(copy))
 
     def test_a_program_in_a_folder_with_a_blank_and_quoted_arguments(self):
         folder = SCRATCH / "with blank"
