@@ -11,3 +11,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Release builds carry no symbols: the product is a small tool, not a debugging target.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
