@@ -65,11 +65,14 @@ class StressTestCase(WineTestCase):
         return parts
 
     def popen_chronex(self, tail: bytes, **kwargs) -> subprocess.Popen:
-        """chronex started with tail on its command line, its standard streams the keywords'."""
+        """chronex started with tail on its command line, its standard streams the keywords'. The
+        launcher ends chronex after the time-out, so that reads of its output cannot wait for
+        ever."""
         cmdfile = write_cmdfile(chronex_line(tail))
         self.addCleanup(cmdfile.unlink, missing_ok=True)
         return subprocess.Popen([str(WINE_RUN), "--prefix", str(PREFIX), str(LAUNCH),
-                                 "-cmdfile", winpath(cmdfile)], env=wine_env(), **kwargs)
+                                 "-cmdfile", winpath(cmdfile),
+                                 "-timeout", str(DEFAULT_TIMEOUT * 1000)], env=wine_env(), **kwargs)
 
 
 class LargeOutputTest(StressTestCase):
