@@ -87,8 +87,8 @@ class LargeOutputTest(StressTestCase):
 
     def test_more_than_memory_holds_is_cut_not_a_crash(self):
         # 600 MB: the capture buffer, doubling, would need 1 GB beside the 512 MB it holds, more
-        # than a 32-bit process gets. The output is cut where memory ran out, and the report
-        # holds those bytes.
+        # than a 32-bit process has room for. The output is cut where memory ran out, and the
+        # report holds those bytes; nothing else may need as much again.
         size = 600 * MB
         with tempfile.TemporaryFile(dir=SCRATCH) as report:
             result = run_chronex(emit_line(f"pattern:{size}", "exit:3"), stdout=report,
