@@ -3,6 +3,7 @@
 #include "app/main_routine.h"
 
 #include <string>
+#include <utility>
 
 #include "app/command_line.h"
 #include "app/front_end.h"
@@ -33,7 +34,8 @@ void TimedRun() {
 
   CapturedOutput = TText{};
   TRunResultRec run = RunCommandCaptured(CommandLine, CommandExitStatus, CHRONEX_CAPTURE_LIMIT);
-  CapturedOutput = run.CapturedOutput;
+  // Moved, not copied: a capture that took the memory there was leaves none for a copy.
+  CapturedOutput = std::move(run.CapturedOutput);
   CommandExitStatus = run.CommandExitStatus;
   WriteCapturedOutput(CapturedOutput);
   DateTimeValue endTime = CurrentLocalDateTime();

@@ -4,6 +4,7 @@
 #ifndef CHRONEX_APP_RUNNER_H_
 #define CHRONEX_APP_RUNNER_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,6 +27,10 @@ TText ComposeProcessCommandLine(const TText& executable, const std::vector<TText
 /// comes out exactly as given; a line that holds a double quote is passed as it is, but for one
 /// that begins with a quote and holds more than two, which is wrapped as well.
 TText InterpreterCommandLine(const TText& commandLine);
+
+/// The most characters the interpreter's command line may have (in UTF-16), the NUL that ends it
+/// aside: the limit of CreateProcessW.
+constexpr size_t ProcessCommandLineLimit = 32766;
 
 /// The least amount by which the capture buffer grows.
 constexpr uint64_t CaptureGrowthStep = 65536;
@@ -89,9 +94,11 @@ struct TRunResultRec {
 /// and both its output streams into one pipe, and returns once the interpreter has ended: what it
 /// wrote and its exit status. Keeps at most captureLimit bytes of output; the rest is read and
 /// dropped, so the command never waits on a full pipe. Returns at once when the start fails,
-/// with commandExitStatus unchanged and the failure's step and error code. Processes the
-/// interpreter starts are not waited for: what they write after the interpreter has ended and
-/// the pipe has been emptied is lost. Throws nothing; every handle of the run is closed on return.
+/// with commandExitStatus unchanged and the failure's step and error code; an interpreter's line
+/// longer than ProcessCommandLineLimit fails as CreateProcessW fails it on Windows (error 206).
+/// Processes the interpreter starts are not waited for: what they write after the interpreter has
+/// ended and the pipe has been emptied is lost. Throws nothing; every handle of the run is closed
+/// on return.
 TRunResultRec RunCommandCaptured(const TText& commandLine, int32_t commandExitStatus,
                                  uint64_t captureLimit);
 

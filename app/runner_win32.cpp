@@ -31,6 +31,29 @@ class TOwnedHandle {
   HANDLE Handle;
 };
 
+/// Keeps one of the tool's own handles out of the processes it starts while the holder lives: its
+/// inherit flag is cleared, and set again when the holder goes. Holds nothing for a handle that
+/// was not inheritable (or is none).
+class TInheritanceWithheld {
+ public:
+  explicit TInheritanceWithheld(HANDLE handle) {
+    DWORD flags = 0;
+    if (handle != nullptr && handle != INVALID_HANDLE_VALUE &&
+        GetHandleInformation(handle, &flags) && (flags & HANDLE_FLAG_INHERIT) != 0 &&
+        SetHandleInformation(handle, HANDLE_FLAG_INHERIT, 0)) {
+      Handle = handle;
+    }
+  }
+  ~TInheritanceWithheld() {
+    if (Handle != nullptr) SetHandleInformation(Handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+  }
+  TInheritanceWithheld(const TInheritanceWithheld&) = delete;
+  TInheritanceWithheld& operator=(const TInheritanceWithheld&) = delete;
+
+ private:
+  HANDLE Handle = nullptr;
+};
+
 // The pipe's buffer sizes. Windows holds a writer to them, so the command waits in its writes
 // while the pipe is full: hence the read kept pending at all times.
 constexpr DWORD PipeBufferSize = 1024;
@@ -175,6 +198,11 @@ TRunResultRec StartAndCollect(const TText& commandLine, int32_t commandExitStatu
   if (processCommandLine.empty()) {
     return FailedStart("MultiByteToWideChar", GetLastError(), commandExitStatus);
   }
+  // Windows refuses a longer line with this error; Wine starts the process with the line cut to
+  // the limit, which would run another command than the one reported. Refused here either way.
+  if (processCommandLine.size() > ProcessCommandLineLimit) {
+    return FailedStart("CreateProcessW", ERROR_FILENAME_EXCED_RANGE, commandExitStatus);
+  }
 
   // The system's interpreter, by its full path: without one, CreateProcessW would look in the
   // tool's folder and the current directory first, and run any CMD.EXE found there.
@@ -215,11 +243,21 @@ TRunResultRec StartAndCollect(const TText& commandLine, int32_t commandExitStatu
   SECURITY_ATTRIBUTES processAttributes = {sizeof processAttributes, nullptr, FALSE};
   SECURITY_ATTRIBUTES threadAttributes = {sizeof threadAttributes, nullptr, FALSE};
   PROCESS_INFORMATION started = {};
-  BOOL ok = CreateProcessW(interpreter.c_str(), processCommandLine.data(), &processAttributes,
-                           &threadAttributes, TRUE,
-                           CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT | NORMAL_PRIORITY_CLASS,
-                           nullptr, nullptr, &startup, &started);
-  DWORD startError = GetLastError();
+  BOOL ok;
+  DWORD startError;
+  {
+    // The command's output goes only into the pipe. The tool's own standard output and error,
+    // inherited, would be held open by any process the command leaves running, and whoever reads
+    // the tool's output would wait for that process's end. Its standard input stays inheritable:
+    // that is the command's too.
+    TInheritanceWithheld output(StdOutputHandle != StdInputHandle ? StdOutputHandle : nullptr);
+    TInheritanceWithheld error(StdErrorHandle != StdInputHandle ? StdErrorHandle : nullptr);
+    ok = CreateProcessW(interpreter.c_str(), processCommandLine.data(), &processAttributes,
+                        &threadAttributes, TRUE,
+                        CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT | NORMAL_PRIORITY_CLASS,
+                        nullptr, nullptr, &startup, &started);
+    startError = GetLastError();
+  }
   // Only the command may hold its end now, so that the pipe ends when the command's side is done.
   writeEnd.Close();
   if (!ok) return FailedStart("CreateProcessW", startError, commandExitStatus);

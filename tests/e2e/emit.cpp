@@ -2,6 +2,9 @@
 //
 //   out:HEX        writes the bytes to standard output       err:HEX   the same, standard error
 //   pattern:N      writes N bytes of the test pattern to standard output, in 65536-byte writes
+//   lines:N        writes the lines "1" to "N", each with CR LF, one write a line
+//   cmdline        writes its own command line (GetCommandLineA) to standard output
+//   pad:ANY        does nothing: it makes a command line as long as a test needs
 //   cat            copies standard input to standard output until its end
 //   sleep:MS       waits MS milliseconds
 //   spawn:ARGS     starts emit.exe again with ARGS (commas become blanks), inheriting the standard
@@ -13,6 +16,7 @@
 // of each x), so that a lost, doubled or reordered piece shows. harness.py builds the same bytes.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -50,6 +54,14 @@ void WritePattern(unsigned long long total) {
     size_t size = total < sizeof block ? static_cast<size_t>(total) : sizeof block;
     Write(STD_OUTPUT_HANDLE, block, size);
     total -= size;
+  }
+}
+
+void WriteLines(unsigned long count) {
+  char line[16];
+  for (unsigned long i = 1; i <= count; ++i) {
+    int size = std::snprintf(line, sizeof line, "%lu\r\n", i);
+    Write(STD_OUTPUT_HANDLE, line, static_cast<size_t>(size));
   }
 }
 
@@ -99,6 +111,13 @@ int main(int argc, char** argv) {
       Write(STD_ERROR_HANDLE, bytes.data(), bytes.size());
     } else if (verb == "pattern") {
       WritePattern(std::strtoull(value, nullptr, 10));
+    } else if (verb == "lines") {
+      WriteLines(std::strtoul(value, nullptr, 10));
+    } else if (verb == "cmdline") {
+      const char* line = GetCommandLineA();
+      Write(STD_OUTPUT_HANDLE, line, std::strlen(line));
+    } else if (verb == "pad") {
+      // only there to lengthen the command line
     } else if (verb == "cat") {
       Cat();
     } else if (verb == "sleep") {

@@ -71,10 +71,21 @@ def prefix_for(locale) -> Path:
         fcntl.flock(lock, fcntl.LOCK_EX)
         if not (prefix / "system.reg").exists():
             init_prefix(PREFIX)
-            shutil.rmtree(prefix, ignore_errors=True)
-            subprocess.run(["cp", "-a", str(PREFIX), str(prefix)], check=True)
+            copy_prefix(PREFIX, prefix)
     init_prefix(prefix)
     return prefix
+
+
+def copy_prefix(source: Path, target: Path, tries=5):
+    """Copies a prefix that programs of other tests may be running in: Wine makes and removes
+    files of its own in it meanwhile (drive_c/windows/*.tmp), and a copy that meets one as it
+    goes fails. Such a copy is made again, a few times."""
+    for _ in range(tries):
+        shutil.rmtree(target, ignore_errors=True)
+        done = subprocess.run(["cp", "-a", str(source), str(target)], stderr=subprocess.PIPE)
+        if done.returncode == 0:
+            return
+    raise RuntimeError(f"copying {source} failed {tries} times: {done.stderr.decode()}")
 
 
 def run_wine(program, args=(), *, stdin=b"", stdout=None, stderr=None, locale=DEFAULT_LOCALE,
@@ -212,15 +223,21 @@ def emit_line(*actions: str) -> bytes:
     return " ".join([winpath(EMIT), *actions]).encode()
 
 
-def emit_pattern(size: int) -> bytes:
-    """The bytes emit.exe writes for pattern:size."""
+def emit_pattern_blocks(size: int):
+    """The bytes emit.exe writes for pattern:size, one 65536-byte block at a time (the last one
+    shorter), for output too large to hold whole."""
     x, tail = 1, bytearray()
     for _ in range(65536 - 4):
         x = (x * 1103515245 + 12345) & 0xFFFFFFFF
         tail.append(x >> 24)
-    blocks = (size + 65535) // 65536
-    data = b"".join(n.to_bytes(4, "little") + tail for n in range(blocks))
-    return data[:size]
+    tail = bytes(tail)
+    for number, at in enumerate(range(0, size, 65536)):
+        yield (number.to_bytes(4, "little") + tail)[:size - at]
+
+
+def emit_pattern(size: int) -> bytes:
+    """The bytes emit.exe writes for pattern:size."""
+    return b"".join(emit_pattern_blocks(size))
 
 
 def system_folder(prefix=PREFIX) -> Path:
@@ -237,7 +254,7 @@ def make_scratch_prefix(prefix: Path) -> Path:
     that and removes the copy."""
     init_prefix()
     remove_scratch_prefix(prefix)
-    subprocess.run(["cp", "-a", str(PREFIX), str(prefix)], check=True)
+    copy_prefix(PREFIX, prefix)
     init_prefix(prefix)
     return prefix
 

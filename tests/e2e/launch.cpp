@@ -3,6 +3,7 @@
 // program's exit code.
 //
 //   launch.exe -cmdfile FILE [-app PATH] [-stdout FILE] [-conscp N] [-timeout MS] [-time 1]
+//              [-wide 1]
 //
 // FILE holds the command line's bytes as they are (ANSI). -app passes a separate application
 // name to CreateProcessA. -stdout hands the program a new file as its standard output. -conscp
@@ -11,6 +12,9 @@
 // the launch itself fails; 251 when -timeout passes before the program ends (it is then killed).
 // -time 1 writes "elapsed=SECONDS" on stderr at the end: from just before CreateProcessA to the
 // program's end, which leaves out the start of Wine itself (the benchmark's measure).
+// -wide 1 starts the program with CreateProcessW, the line and the application name converted
+// from the ANSI code page: Wine's CreateProcessA refuses a line of 32,767 characters or more (as
+// Windows does); its CreateProcessW starts the program all the same, with the line cut to 32,766.
 #include <windows.h>
 
 #include <cstdio>
@@ -27,6 +31,14 @@ int Fail(const char* what) {
   return 250;
 }
 
+// The ANSI bytes as UTF-16, NUL-ended (the test lines are ASCII, or ANSI text of the locale).
+std::wstring Widened(const std::string& ansi) {
+  int size = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(size), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), size);
+  return wide;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,6 +48,7 @@ int main(int argc, char** argv) {
   unsigned consoleCodePage = 0;
   DWORD timeout = INFINITE;
   bool timed = false;
+  bool wide = false;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (!std::strcmp(argv[i], "-cmdfile"))
       cmdFile = argv[i + 1];
@@ -49,6 +62,8 @@ int main(int argc, char** argv) {
       timeout = std::strtoul(argv[i + 1], 0, 10);
     else if (!std::strcmp(argv[i], "-time"))
       timed = !std::strcmp(argv[i + 1], "1");
+    else if (!std::strcmp(argv[i], "-wide"))
+      wide = !std::strcmp(argv[i + 1], "1");
   }
   std::string commandLine;
   if (!cmdFile || !ReadWholeFile(cmdFile, &commandLine)) {
@@ -78,12 +93,24 @@ int main(int argc, char** argv) {
   }
 
   std::string buffer = commandLine;  // CreateProcessA may write into its command line
+  std::wstring wideBuffer = Widened(commandLine), wideApp = app ? Widened(app) : std::wstring();
   LARGE_INTEGER frequency, began, ended;
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&began);
   PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(app, buffer.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                      &process)) {
+  if (wide) {
+    STARTUPINFOW startupW = {};
+    startupW.cb = sizeof startupW;
+    startupW.dwFlags = startup.dwFlags;
+    startupW.hStdInput = startup.hStdInput;
+    startupW.hStdOutput = startup.hStdOutput;
+    startupW.hStdError = startup.hStdError;
+    if (!CreateProcessW(app ? wideApp.c_str() : nullptr, wideBuffer.data(), nullptr, nullptr, TRUE,
+                        0, nullptr, nullptr, &startupW, &process)) {
+      return Fail("CreateProcessW");
+    }
+  } else if (!CreateProcessA(app, buffer.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                             &startup, &process)) {
     return Fail("CreateProcessA");
   }
   CloseHandle(process.hThread);

@@ -46,19 +46,26 @@ def elapsed_text(delta: datetime.timedelta, sep: bytes) -> bytes:
     return text.replace(":", sep.decode()).encode()
 
 
+def checked_report(test: unittest.TestCase, out: bytes, code: int, name=b"CHRONEX", sep=b":"):
+    """The parts of a whole report (a dict of the pattern's groups), after checking its shape, its
+    times against each other and chronex's exit code in its last line."""
+    match = report_pattern(name, sep).match(out)
+    test.assertIsNotNone(match, f"no whole report: {out[:300]!r} ... {out[-300:]!r}")
+    parts = match.groupdict()
+    test.assertEqual(parts["startline"], parts["start"])
+    start, end = moment(parts["start"], sep), moment(parts["end"], sep)
+    test.assertGreaterEqual(end, start)
+    test.assertEqual(parts["elapsed"], elapsed_text(end - start, sep))
+    test.assertEqual(int(parts["code"]), code)
+    return parts
+
+
 class ReportTest(WineTestCase):
     def report(self, tail: bytes, name=b"CHRONEX", sep=b":", code=0, **kwargs):
         """Runs chronex and returns the report's parts, after checking its whole shape."""
         result = run_chronex(tail, **kwargs)
         self.assertEqual(result.code, code, result)
-        match = report_pattern(name, sep).match(result.out)
-        self.assertIsNotNone(match, f"report of {tail!r}: {result.out!r}")
-        parts = match.groupdict()
-        self.assertEqual(parts["startline"], parts["start"])
-        start, end = moment(parts["start"], sep), moment(parts["end"], sep)
-        self.assertGreaterEqual(end, start)
-        self.assertEqual(parts["elapsed"], elapsed_text(end - start, sep))
-        self.assertEqual(int(parts["code"]), code)
+        parts = checked_report(self, result.out, code, name, sep)
         parts["err"] = result.err
         return parts
 

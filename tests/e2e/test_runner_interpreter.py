@@ -64,11 +64,17 @@ class FailedStartTest(ScratchPrefixTest):
         aside = interpreter.with_name("cmd.exe.aside")
         interpreter.rename(aside)
         try:
-            for line in [b"echo hello", b"echo " + b"x" * 40000]:
+            cases = [
+                (b"echo hello", 2),  # no interpreter: the file is not found
+                # Longer than the system takes: refused as Windows refuses it (Wine would start
+                # it cut short), before the interpreter is looked for.
+                (b"echo " + b"x" * 40000, 206),
+            ]
+            for line, error in cases:
                 with self.subTest(length=len(line)):
                     result = self.capture(line, status=77)
                     self.assertFalse(result.started)
-                    self.assertEqual((result.error, result.step), (2, b"CreateProcessW"))
+                    self.assertEqual((result.error, result.step), (error, b"CreateProcessW"))
                     # The system's text for the error, on one line, without a trailing blank.
                     self.assertRegex(result.message, rb"^\S(.*\S)?$")
                     self.assertEqual((result.status, result.output), (77, b""))
