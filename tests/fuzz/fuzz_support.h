@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/regional_formats.h"
+#include "tests/system_formats.h"
 
 /// Reports a broken property and aborts, which libFuzzer takes for a crash: it prints the stack
 /// and writes the input to the artifact folder.
@@ -33,20 +33,6 @@ inline std::string Visible(std::string_view bytes) {
     }
   }
   return out + "]";
-}
-
-/// The formats chronex runs with after its start-up, with English names: "/" and "mm/dd/yyyy"
-/// for dates, ":" and "hh:nn:ss" for times, "." before the milliseconds.
-inline TRegionalFormatsRec SystemFormats() {
-  TRegionalFormatsRec formats;
-  formats.DateSep = '/';
-  formats.TimeSep = ':';
-  formats.DecimalSep = '.';
-  formats.ShortDatePattern = AnsiText("mm/dd/yyyy");
-  formats.ShortTimePattern = AnsiText("hh:nn:ss");
-  formats.LongDatePattern = AnsiText("dddd, mmmm dd, yyyy");
-  formats.LongTimePattern = AnsiText("h:nn:ss AMPM");
-  return formats;
 }
 
 #endif  // CHRONEX_TESTS_FUZZ_FUZZ_SUPPORT_H_

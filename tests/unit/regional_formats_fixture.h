@@ -11,19 +11,13 @@
 
 #include "core/datetime.h"
 #include "core/regional_formats.h"
+#include "tests/system_formats.h"
 
 class RegionalFormatsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     saved_ = RegionalFormats;
-    RegionalFormats = TRegionalFormatsRec();
-    RegionalFormats.DateSep = '/';
-    RegionalFormats.TimeSep = ':';
-    RegionalFormats.DecimalSep = '.';
-    RegionalFormats.ShortDatePattern = AnsiText("mm/dd/yyyy");
-    RegionalFormats.ShortTimePattern = AnsiText("hh:nn:ss");
-    RegionalFormats.LongDatePattern = AnsiText("dddd, mmmm dd, yyyy");
-    RegionalFormats.LongTimePattern = AnsiText("h:nn:ss AMPM");
+    RegionalFormats = SystemFormats();
   }
   void TearDown() override { RegionalFormats = saved_; }
 
